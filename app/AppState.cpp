@@ -1,0 +1,10 @@
+#include "app/AppState.h"
+
+#include <QWidget>
+
+namespace quillmoor {
+
+AppState::AppState() = default;
+AppState::~AppState() = default;
+
+}  // namespace quillmoor

@@ -1,0 +1,84 @@
+#include "platform/UiResources.h"
+
+#include <QFile>
+#include <QResource>
+
+namespace quillmoor {
+namespace {
+
+constexpr char kEmbeddedArchivePath[] = ":/quillmoor/ui.zip";
+
+void SetError(QString* error, const QString& text) {
+  if (error) *error = text;
+}
+
+}  // namespace
+
+UiResources::UiResources(ResourceMode mode, QDir looseDir, std::unique_ptr<UiArchive> archive)
+    : mode_(mode), looseDir_(std::move(looseDir)), archive_(std::move(archive)) {}
+
+QByteArray UiResources::embeddedArchive() {
+  // Stored uncompressed, so the resource's data is the archive itself: no copy.
+  const QResource resource(QString::fromLatin1(kEmbeddedArchivePath));
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) return {};
+  return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                 static_cast<qsizetype>(resource.size()));
+}
+
+std::unique_ptr<UiResources> UiResources::openArchive(const QByteArray& bytes,
+                                                      const QByteArray& password, QString* error) {
+  std::unique_ptr<UiArchive> archive = UiArchive::fromBytes(bytes, password, error);
+  if (!archive) return nullptr;
+  std::unique_ptr<UiResources> resources(
+      new UiResources(ResourceMode::EmbeddedArchive, QDir(), std::move(archive)));
+  if (!resources->hasResourceIndex(error)) return nullptr;
+  return resources;
+}
+
+std::unique_ptr<UiResources> UiResources::open(ResourceMode mode, const QString& programDir,
+                                               const QByteArray& password, QString* error) {
+  switch (mode) {
+    case ResourceMode::LooseFiles: {
+      std::unique_ptr<UiResources> resources(new UiResources(mode, QDir::current(), nullptr));
+      if (!resources->hasResourceIndex(error)) return nullptr;
+      return resources;
+    }
+    case ResourceMode::EmbeddedArchive: {
+      const QByteArray bytes = embeddedArchive();
+      if (bytes.isEmpty()) {
+        SetError(error, QStringLiteral("the UI archive is missing from the executable"));
+        return nullptr;
+      }
+      return openArchive(bytes, password, error);
+    }
+    case ResourceMode::ArchiveFile: {
+      const QString path = QDir(programDir).filePath(QString::fromLatin1(kArchiveFileName));
+      QFile file(path);
+      if (!file.open(QIODevice::ReadOnly)) {
+        SetError(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return nullptr;
+      }
+      std::unique_ptr<UiResources> resources = openArchive(file.readAll(), password, error);
+      if (resources) resources->mode_ = mode;
+      return resources;
+    }
+  }
+  SetError(error, QStringLiteral("unknown resource mode %1").arg(static_cast<int>(mode)));
+  return nullptr;
+}
+
+bool UiResources::hasResourceIndex(QString* error) const {
+  return read(QString::fromLatin1(kResourceIndexName), error).has_value();
+}
+
+std::optional<QByteArray> UiResources::read(const QString& name, QString* error) const {
+  if (archive_) return archive_->read(name, error);
+  QFile file(looseDir_.filePath(name));
+  if (!file.open(QIODevice::ReadOnly)) {
+    SetError(error, QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+    return std::nullopt;
+  }
+  return file.readAll();
+}
+
+}  // namespace quillmoor

@@ -17,7 +17,7 @@ packages=(
   libsqlcipher-dev sqlcipher libfreexl-dev libzip-dev zipcmp libpcre2-dev
   libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf
   # sample atlases and fixtures
-  libcairo2-dev fonts-noto-cjk python3-xlwt poppler-utils
+  libcairo2-dev fonts-noto-cjk python3-xlwt poppler-utils mupdf-tools
   # real display for the run command, screenshots and end-to-end tests
   xvfb xauth x11-utils xdotool imagemagick
 )

@@ -1,5 +1,9 @@
 #include "app/AppState.h"
 
+#include "catalogue/CatalogueSources.h"
+#include "viewer/DocumentSession.h"
+#include "viewer/PageView.h"
+
 #include <QWidget>
 
 namespace quillmoor {

@@ -19,6 +19,9 @@ class QWidget;
 
 namespace quillmoor {
 
+class CatalogueSources;
+class DocumentSession;
+class PageView;
 class UiPictureShape;
 class UiTreeAdapter;
 
@@ -44,6 +47,12 @@ struct AppState {
 
   std::unique_ptr<UiResources> resources;
   std::unique_ptr<UiLayoutLoader> loader;
+
+  // Declared before the window: the window's handlers use them, so they must
+  // outlive it.
+  std::unique_ptr<DocumentSession> session;
+  std::unique_ptr<PageView> pageView;
+  std::unique_ptr<CatalogueSources> catalogue;
 
   std::unique_ptr<QWidget> mainWindow;
   QTreeView* catalogueTree = nullptr;

@@ -1,14 +1,28 @@
 #include "app/MainWindowWiring.h"
 
 #include "app/AppState.h"
+#include "app/StatusLine.h"
+#include "catalogue/AtlasSelection.h"
+#include "catalogue/AtlasTemplateChoice.h"
+#include "catalogue/TreeEnterKey.h"
 #include "platform/UiElements.h"
+#include "platform/UiItemDelegate.h"
 #include "platform/UiPictureShape.h"
+#include "platform/UiEvents.h"
 #include "util/DateTimeText.h"
+#include "viewer/DocumentSession.h"
+#include "viewer/OutlinePanel.h"
+#include "viewer/PageKeyFilter.h"
+#include "viewer/PageView.h"
 
 #include "BuildConfig.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTreeView>
+
+#include <memory>
+#include <string>
 
 namespace quillmoor {
 namespace {
@@ -40,6 +54,41 @@ void FillPageBoxes(const MainWindowElements& e, int currentPage, int pageCount) 
   }
 }
 
+void WirePageButtons(AppState& state) {
+  PageView* view = state.pageView.get();
+  RegisterEvent(FindElement(state.mainWindow.get(), element::kPrevPageButton), EventRole::Click,
+                [view](const UiEvent&) { view->previousPage(); });
+  RegisterEvent(FindElement(state.mainWindow.get(), element::kNextPageButton), EventRole::Click,
+                [view](const UiEvent&) { view->nextPage(); });
+}
+
+// Selection hints, opening on double-click or Enter, and the atlas items' own
+// templates.
+void WireCatalogue(AppState& state) {
+  if (!state.catalogueAdapter) return;
+  QWidget* window = state.mainWindow.get();
+  const AtlasViewer viewer{state.session.get(), state.pageView.get(), state.elements.pageBox,
+                           state.elements.pageCountBox, state.outlineAdapter};
+  auto selection = std::make_shared<AtlasSelection>(
+      *state.catalogueAdapter, viewer, [window](const std::string& text) { SetStatusText(window, text); });
+  RegisterEvent(state.catalogueTree, EventRole::ItemSelected,
+                [selection](const UiEvent& event) { selection->onItemSelected(event.itemId); });
+  RegisterEvent(state.catalogueTree, EventRole::ItemExpanded,
+                [selection](const UiEvent& event) { selection->onItemOpened(event.itemId); });
+  OpenOnEnterKey(state.catalogueTree, [selection](int item) { selection->onItemOpened(item); });
+  UiItemDelegate::of(state.catalogueTree)
+      ->setChooser(AtlasTemplateChooser(*state.catalogueAdapter, state.atlasTemplate,
+                                        state.atlasWithoutFileTemplate));
+}
+
+void WireOutline(AppState& state) {
+  if (!state.outlineAdapter) return;
+  RegisterEvent(state.outlineTree, EventRole::ItemExpanded, [&state](const UiEvent& event) {
+    showOutlineEntry(*state.outlineAdapter, event.itemId, *state.session, *state.pageView,
+                     state.elements.pageBox);
+  });
+}
+
 void ShowEditionAndVersion(AppState& state) {
   state.versionText = build::kVersionText;
   if (auto* label = FindElementAs<QLabel>(state.mainWindow.get(), element::kEditionLabel))
@@ -51,7 +100,12 @@ void ShowEditionAndVersion(AppState& state) {
 void WireMainWindow(AppState& state) {
   ShowStartDate(state.mainWindow.get());
   KeepHandles(state);
-  FillPageBoxes(state.elements, 1, 0);
+  WirePageButtons(state);
+  FillPageBoxes(state.elements, 1, state.session->pageCount());
+  PageView* view = state.pageView.get();
+  installKeyHook(state.mainWindow.get(), [view](int keyCode, KeyState keyState) { view->onPageKey(keyCode, keyState); });
+  WireCatalogue(state);
+  WireOutline(state);
   ShowEditionAndVersion(state);
 }
 

@@ -1,23 +1,27 @@
 #include "app/Startup.h"
 
 #include "app/MainWindowWiring.h"
+#include "catalogue/CatalogueSources.h"
+#include "catalogue/CatalogueTree.h"
 #include "catalogue/Edition.h"
 #include "platform/UiElements.h"
 #include "platform/UiItemDelegate.h"
 #include "platform/UiTreeAdapter.h"
+#include "platform/UiPictureShape.h"
+#include "viewer/DocumentSession.h"
 #include "viewer/OutlinePanel.h"
+#include "viewer/PageView.h"
 
 #include "BuildConfig.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTreeView>
 
 #include <cstdio>
 
 namespace quillmoor {
 namespace {
-
-constexpr int kCatalogueTreeId = 1;
 
 void SetBuildTexts(AppState& state, const StartupOptions& options) {
   state.resourcePassword = options.resourcePassword;
@@ -39,7 +43,7 @@ bool LoadUserInterface(AppState& state, QString* error) {
 }
 
 void SetUpCatalogueTree(AppState& state) {
-  QTreeView* tree = FindElementAs<QTreeView>(state.mainWindow.get(), kCatalogueTreeId);
+  QTreeView* tree = FindElementAs<QTreeView>(state.mainWindow.get(), element::kCatalogueTree);
   if (!tree) return;
   state.catalogueTree = tree;
   UiItemDelegate::of(tree)->setDefaultTemplate(state.loader->loadTemplate(QStringLiteral("tree-gourp.xml")));
@@ -53,10 +57,33 @@ void SetUpCatalogueTree(AppState& state) {
     state.catalogueAdapter->addColumn(QString::fromLatin1(column));
 }
 
+// The catalogue is read once, before the window is shown; the tree is not
+// rebuilt afterwards.
+void BuildCatalogue(AppState& state) {
+  state.catalogue = std::make_unique<CatalogueSources>(state.editionLabel, state.dataDir.toStdString(),
+                                                       state.resourcePassword);
+  if (state.catalogueAdapter) BuildCatalogueTree(*state.catalogue, *state.catalogueAdapter);
+}
+
 void SetUpOutline(AppState& state) {
   const OutlineTree outline = setUpOutlineTree(state.mainWindow.get(), *state.loader);
   state.outlineTree = outline.tree;
   state.outlineAdapter = outline.adapter;
+}
+
+// The default atlas opens on page 1; its picture is placed without a redraw,
+// as the window is not shown yet.
+void OpenDefaultAtlas(AppState& state) {
+  QWidget* window = state.mainWindow.get();
+  state.session = std::make_unique<DocumentSession>(state.dataDir);
+  state.session->createEngine();
+  state.session->openDocument({});
+  if (state.outlineAdapter) fillOutline(*state.outlineAdapter, *state.session);
+  state.session->setCurrentPage(1);
+  auto* picture = FindElementAs<UiPictureShape>(window, element::kPagePicture);
+  state.pageView = std::make_unique<PageView>(*state.session, picture,
+                                              FindElementAs<QLineEdit>(window, element::kPageBox));
+  if (picture) picture->setImage(state.pageView->renderPage(1));
 }
 
 }  // namespace
@@ -76,7 +103,9 @@ StartupResult StartUp(const StartupOptions& options) {
   SetBuildTexts(*state, options);
   if (!LoadUserInterface(*state, &result.error)) return result;
   SetUpCatalogueTree(*state);
+  BuildCatalogue(*state);
   SetUpOutline(*state);
+  OpenDefaultAtlas(*state);
   WireMainWindow(*state);
   result.state = std::move(state);
   return result;

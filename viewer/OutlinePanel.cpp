@@ -4,6 +4,8 @@
 #include "platform/UiItemDelegate.h"
 #include "platform/UiLayoutLoader.h"
 #include "platform/UiTreeAdapter.h"
+#include "viewer/DocumentSession.h"
+#include "viewer/PageView.h"
 
 #include <QTreeView>
 
@@ -19,6 +21,25 @@ OutlineTree setUpOutlineTree(QWidget* mainWindow, const UiLayoutLoader& loader) 
   outline.adapter->addColumn(QStringLiteral("title"));
   outline.adapter->addColumn(QStringLiteral("pageno"));
   return outline;
+}
+
+
+
+void fillOutline(UiTreeAdapter& adapter, const DocumentSession& session) {
+  adapter.deleteAll();
+  const int count = session.outlineCount();
+  for (int i = 1; i <= count; ++i) {
+    const int id = session.outlineId(i);
+    const int item = adapter.insertItemText(QString::fromStdString(session.outlineTitle(id)));
+    adapter.setItemText(item, QStringLiteral("pageno"), QString::number(session.outlinePage(id)));
+  }
+}
+
+void showOutlineEntry(const UiTreeAdapter& adapter, int itemId, DocumentSession& session,
+                      PageView& pageView, QLineEdit* pageBox) {
+  session.setCurrentPage(PageView::ReadPageNumber(adapter.itemText(itemId, QStringLiteral("pageno"))));
+  pageView.showPage(session.currentPage());
+  PageView::writePageBox(pageBox, session.currentPage());
 }
 
 }  // namespace quillmoor

@@ -4,9 +4,8 @@
 #include "platform/UiElements.h"
 #include "platform/UiPictureShape.h"
 #include "platform/UiTreeAdapter.h"
+#include "tests/common/MainWindowFixture.h"
 #include "tests/common/TestSupport.h"
-
-#include "BuildConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -52,20 +51,12 @@ bool IsOfKind(QWidget* w, Kind kind) {
   return false;
 }
 
-StartupOptions OptionsFor(ResourceMode mode) {
-  StartupOptions options;
-  options.programDir = test::programDir();
-  options.resourceMode = mode;
-  options.resourcePassword = build::kResourcePassword;
-  return options;
-}
-
 // Starts the program in one resource mode; loose files are read from the
 // current directory, so that mode runs inside the source tree's ui/.
 StartupResult StartInMode(ResourceMode mode) {
   const QString saved = QDir::currentPath();
   if (mode == ResourceMode::LooseFiles) QDir::setCurrent(test::sourceDir() + QStringLiteral("/ui"));
-  StartupResult result = StartUp(OptionsFor(mode));
+  StartupResult result = StartUp(test::TestStartupOptions(mode));
   QDir::setCurrent(saved);
   return result;
 }
@@ -147,7 +138,7 @@ TEST_F(MainWindow, TreesHaveTheirNamedColumns) {
 }
 
 TEST(StartUp, WrongPasswordGivesAnErrorNotAWindow) {
-  StartupOptions options = OptionsFor(ResourceMode::EmbeddedArchive);
+  StartupOptions options = test::TestStartupOptions(ResourceMode::EmbeddedArchive);
   options.resourcePassword = "0123456789abcdef";
   const StartupResult started = StartUp(options);
   EXPECT_FALSE(started.state);

@@ -1,7 +1,6 @@
 #include "app/Startup.h"
+#include "tests/common/MainWindowFixture.h"
 #include "tests/common/TestSupport.h"
-
-#include "BuildConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -40,11 +39,7 @@ TEST(Program, LeavesTheCurrentDirectoryAlone) {
   QTemporaryDir current;
   const QString saved = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(current.path()));
-  StartupOptions options;
-  options.programDir = test::programDir();
-  options.resourceMode = ResourceMode::EmbeddedArchive;
-  options.resourcePassword = build::kResourcePassword;
-  StartupResult started = StartUp(options);
+  StartupResult started = StartUp(test::TestStartupOptions());
   ASSERT_TRUE(started.state) << started.error.toStdString();
   started.state->mainWindow->show();
   QTest::qWait(50);

@@ -16,5 +16,6 @@ struct ToolCommand {
 
 std::vector<ToolCommand> pdfCommands();
 std::vector<ToolCommand> catalogueCommands();
+std::vector<ToolCommand> treeCommands();
 
 }  // namespace quillmoor::tool

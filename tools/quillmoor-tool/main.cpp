@@ -13,6 +13,7 @@ namespace {
 std::vector<ToolCommand> allCommands() {
   std::vector<ToolCommand> commands = quillmoor::tool::pdfCommands();
   for (const ToolCommand& c : quillmoor::tool::catalogueCommands()) commands.push_back(c);
+  for (const ToolCommand& c : quillmoor::tool::treeCommands()) commands.push_back(c);
   return commands;
 }
 

@@ -2,7 +2,6 @@
 
 #include "BuildConfig.h"
 #include "catalogue/Edition.h"
-#include "data/SqliteDatabase.h"
 #include "viewer/DocumentSession.h"
 
 #include <QCoreApplication>
@@ -79,15 +78,6 @@ bool Run(const QString& program, const QStringList& args, QString* error) {
   return false;
 }
 
-bool IndexAtlasTable(const QString& database, const EditionFiles& files, QString* error) {
-  SqliteDatabase catalogue;
-  if (catalogue.OpenWithKey(database.toStdString(), build::kResourcePassword) &&
-      catalogue.Exec("CREATE INDEX atlas_category ON " + files.atlasTable + "(ClassID, code2)"))
-    return true;
-  *error = QString::fromStdString("cannot index the atlas table: " + catalogue.ErrorText());
-  return false;
-}
-
 }  // namespace
 
 int CategoryCount(const BenchCatalogueShape& shape) { return static_cast<int>(Categories(shape).size()); }
@@ -107,7 +97,6 @@ bool MakeBenchCatalogue(const QString& dir, const BenchCatalogueShape& shape, QS
              {"create-catalogue", "--db", database, "--categories", dir + "/categories.tsv", "--atlases",
               dir + "/atlases.tsv"},
              error) &&
-         (!shape.indexed || IndexAtlasTable(database, files, error)) &&
          Run("/usr/bin/python3",
              {QString::fromLatin1(build::kSourceDir) + "/tools/make-path-sheet.py", dir + "/paths.tsv", sheet},
              error);

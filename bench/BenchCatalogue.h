@@ -12,9 +12,6 @@ struct BenchCatalogueShape {
   int topCategories = 6;
   int childrenPerCategory = 4;  // at levels 2 and 3
   int childrenAtLastLevel = 3;  // level 4
-  // Index the atlas table by category, which quillmoor-tool create-catalogue
-  // does not do (yet).
-  bool indexed = false;
 };
 
 // Writes struct.dll and 结构.xls into `dir` (and the default atlas when one

@@ -28,6 +28,6 @@ int main(int argc, char** argv) {
   if (command == QLatin1String("startup-child")) return quillmoor::bench::RunStartupChild(args);
   std::fprintf(stderr,
                "usage: quillmoor-bench pages FILE [--first A --last B] [--dpi D]\n"
-               "       quillmoor-bench startup --atlases N [--runs K] [--indexed]\n");
+               "       quillmoor-bench startup --atlases N [--runs K]\n");
   return 2;
 }

@@ -1,12 +1,11 @@
-// quillmoor-bench startup --atlases N [--runs K] [--indexed]
+// quillmoor-bench startup --atlases N [--runs K]
 //
 // Time from process start to the main window shown (offscreen), on generated
 // catalogues of N and 2N atlases, measured in the same run: each start is a
 // new process of this benchmark in its "startup-child" mode, which runs the
 // program's own start-up and reports once the window is exposed and painted.
 // The median of K starts counts. Then the catalogue build is timed piece by
-// piece in this process, to show where the time goes. With --indexed the
-// generated atlas table gets an index on its category column.
+// piece in this process, to show where the time goes.
 
 #include "app/CommandLine.h"
 #include "app/Startup.h"
@@ -35,7 +34,6 @@ constexpr int kChildTimeoutMs = 120000;
 struct StartupArgs {
   int atlases = 0;
   int runs = 3;
-  bool indexed = false;
 };
 
 std::optional<StartupArgs> ParseStartupArgs(const QStringList& args) {
@@ -44,7 +42,6 @@ std::optional<StartupArgs> ParseStartupArgs(const QStringList& args) {
     const bool hasValue = i + 1 < args.size();
     if (args[i] == QLatin1String("--atlases") && hasValue) parsed.atlases = args[++i].toInt();
     else if (args[i] == QLatin1String("--runs") && hasValue) parsed.runs = args[++i].toInt();
-    else if (args[i] == QLatin1String("--indexed")) parsed.indexed = true;
     else return std::nullopt;
   }
   if (parsed.atlases <= 0 || parsed.runs <= 0) return std::nullopt;
@@ -101,10 +98,8 @@ std::optional<double> MeasureSize(int atlases, const StartupArgs& args) {
   QTemporaryDir dir;
   BenchCatalogueShape shape;
   shape.atlases = atlases;
-  shape.indexed = args.indexed;
   QString error;
-  std::printf("%d atlases in %d categories%s:\n", atlases, CategoryCount(shape),
-              shape.indexed ? ", atlas table indexed by category" : "");
+  std::printf("%d atlases in %d categories:\n", atlases, CategoryCount(shape));
   std::fflush(stdout);
   if (!dir.isValid() || !MakeBenchCatalogue(dir.path(), shape, &error)) {
     std::fprintf(stderr, "quillmoor-bench: cannot make the catalogue: %s\n", qPrintable(error));
@@ -126,7 +121,7 @@ std::optional<double> MeasureSize(int atlases, const StartupArgs& args) {
 int RunStartupBench(const QStringList& args) {
   const std::optional<StartupArgs> parsed = ParseStartupArgs(args);
   if (!parsed) {
-    std::fprintf(stderr, "usage: quillmoor-bench startup --atlases N [--runs K] [--indexed]\n");
+    std::fprintf(stderr, "usage: quillmoor-bench startup --atlases N [--runs K]\n");
     return 2;
   }
   const int n = parsed->atlases;

@@ -140,6 +140,16 @@ bool InsertRows(SqliteDatabase& database, const std::string& table, const TableS
                                  rows);
 }
 
+// The program reads atlases by category in code2 order and categories by
+// parent, once per category at every start: indexes keep each query from
+// reading the whole table.
+bool CreateLookupIndexes(SqliteDatabase& database, const EditionFiles& edition) {
+  return database.Exec("CREATE INDEX " + edition.atlasTable + "_by_category ON " + edition.atlasTable +
+                       "(ClassID, code2)") &&
+         database.Exec("CREATE INDEX " + edition.categoryTable + "_by_parent ON " + edition.categoryTable +
+                       "(upsublibid)");
+}
+
 // Writes the three tables in one transaction; the reason on failure.
 std::optional<std::string> WriteCatalogue(const std::string& path, const EditionFiles& edition,
                                           const Rows& categories, const Rows& atlases) {
@@ -150,7 +160,8 @@ std::optional<std::string> WriteCatalogue(const std::string& path, const Edition
       CreateTable(database, edition.atlasTable, kAtlasShape) &&
       CreateTable(database, "Filepath", kPathShape) &&
       InsertRows(database, edition.categoryTable, kCategoryShape, categories) &&
-      InsertRows(database, edition.atlasTable, kAtlasShape, atlases) && database.Exec("COMMIT");
+      InsertRows(database, edition.atlasTable, kAtlasShape, atlases) &&
+      CreateLookupIndexes(database, edition) && database.Exec("COMMIT");
   if (written) return std::nullopt;
   return "cannot write " + path + ": " + database.ErrorText();
 }

@@ -78,14 +78,14 @@ void UiItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, widget);
 
   painter->save();
-  const bool selected = option.state & QStyle::State_Selected;
   QRect area = option.rect.adjusted(kPadding, 0, -kPadding, 0);
   if (!itemTemplate->image.isNull()) {
     const QPixmap& image = itemTemplate->image;
     painter->drawPixmap(area.left(), area.top() + (area.height() - image.height()) / 2, image);
     area.setLeft(area.left() + image.width() + kPadding);
   }
-  const QColor normal = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+  // The selection is a light tint, so the template's colours stay readable on it.
+  const QColor normal = option.palette.color(QPalette::Text);
   for (const UiTemplateField& field : itemTemplate->fields) {
     if (area.width() <= 0) break;
     QFont font = option.font;
@@ -97,11 +97,11 @@ void UiItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (!split.mark.isEmpty()) {
       const bool present = split.mark == QStringLiteral("[√]");
       const QColor markColor = present ? field.presentColor : field.missingColor;
-      painter->setPen(markColor.isValid() && !selected ? markColor : normal);
+      painter->setPen(markColor.isValid() ? markColor : normal);
       painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, split.mark);
       used = metrics.horizontalAdvance(split.mark) + 2;
     }
-    painter->setPen(field.color.isValid() && !selected ? field.color : normal);
+    painter->setPen(field.color.isValid() ? field.color : normal);
     const QRect textArea = area.adjusted(used, 0, 0, 0);
     painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
                       metrics.elidedText(split.rest, Qt::ElideRight, textArea.width()));

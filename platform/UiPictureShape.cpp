@@ -31,10 +31,12 @@ void UiPictureShape::paintEvent(QPaintEvent*) {
   const QRect target = imageRect();
   if (target.isEmpty()) return;
   if (scaled_.size() != target.size()) {
-    scaled_ = target.size() == image_.size()
-                  ? QPixmap::fromImage(image_)
-                  : QPixmap::fromImage(image_.scaled(target.size(), Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation));
+    // Qt scales and paints 32-bit images on its fast paths; convert first so
+    // the smooth scaling and the pixmap hand-over need no further conversion.
+    QImage source = image_.depth() == 32 ? image_ : image_.convertToFormat(QImage::Format_RGB32);
+    if (target.size() != source.size())
+      source = source.scaled(target.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled_ = QPixmap::fromImage(std::move(source));
   }
   QPainter painter(this);
   painter.drawPixmap(target.topLeft(), scaled_);

@@ -27,5 +27,9 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Quillmoor' | hea
 xdotool windowsize "$window" 1440 900
 xdotool windowmove "$window" 0 0
 sleep 1.5  # let the window settle after the resize
+# Unfold the first category of the catalogue, as a reader would.
+xdotool mousemove --window "$window" 80 134 click 1 key asterisk
+xdotool mousemove --window "$window" 700 450
+sleep 0.5
 import -window "$window" "$out"
 echo "screenshot.sh: wrote $out"

@@ -8,6 +8,7 @@
 namespace quillmoor::bench {
 
 int RunPageTurnBench(const QStringList& args);
+int RunPageExportBench(const QStringList& args);
 int RunStartupBench(const QStringList& args);
 // One start of the program on a data directory, for RunStartupBench.
 int RunStartupChild(const QStringList& args);

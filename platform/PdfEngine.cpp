@@ -1,5 +1,6 @@
 #include "platform/PdfEngine.h"
 
+#include "platform/CupsPrinting.h"
 #include "platform/MupdfCall.h"
 #include "platform/PdfOutline.h"
 #include "platform/PdfPageRender.h"
@@ -153,6 +154,15 @@ bool PdfEngine::writePageJpeg(int page, double dpi, const std::string& outPath) 
     return false;
   }
   return file.commit();
+}
+
+std::string PdfEngine::printerNames() const { return CupsPrinterNames(); }
+
+// The file itself goes to the queue, not a picture of the page: the printer
+// draws the page's vectors at its own resolution.
+bool PdfEngine::printPages(const std::string& printer, const std::string& pageRange, const std::string& title) const {
+  if (!state_->doc || !IsPageRangeWithin(pageRange, state_->pageCount)) return false;
+  return CupsPrintPdf(printer, state_->path, pageRange, title) != 0;
 }
 
 }  // namespace quillmoor

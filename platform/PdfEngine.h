@@ -58,6 +58,14 @@ class PdfEngine {
   // there is no page to render or the file cannot be written.
   bool writePageJpeg(int page, double dpi, const std::string& outPath) const;
 
+  // The print queues: each name between double quotes, one a line, the
+  // default queue first; empty when there is none.
+  std::string printerNames() const;
+  // Sends the pages of `pageRange` ("7", "2-4,9") of the loaded document to
+  // the queue `printer` under the job title `title`. False when no document
+  // is loaded, the range names no page of it, or the queue refuses the job.
+  bool printPages(const std::string& printer, const std::string& pageRange, const std::string& title) const;
+
  private:
   PdfEngine();
   ~PdfEngine();

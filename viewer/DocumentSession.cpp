@@ -39,4 +39,11 @@ bool DocumentSession::writePageJpeg(int page, double dpi, const std::string& pat
   return engine_ && engine_->writePageJpeg(page, dpi, path);
 }
 
+std::string DocumentSession::printerNames() const { return engine_ ? engine_->printerNames() : std::string(); }
+
+bool DocumentSession::printPages(const std::string& printer, const std::string& pageRange,
+                                 const std::string& title) const {
+  return engine_ && engine_->printPages(printer, pageRange, title);
+}
+
 }  // namespace quillmoor

@@ -33,6 +33,9 @@ class DocumentSession {
   // The page rendered at `dpi`; a null image when there is none to make.
   QImage renderPage(int page, double dpi) const;
   bool writePageJpeg(int page, double dpi, const std::string& path) const;
+  // The engine's print queues and print jobs (see PdfEngine).
+  std::string printerNames() const;
+  bool printPages(const std::string& printer, const std::string& pageRange, const std::string& title) const;
 
   int loadResult() const { return loadResult_; }
   int pageCount() const { return pageCount_; }

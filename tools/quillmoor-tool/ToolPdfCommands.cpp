@@ -3,7 +3,10 @@
 #include "tools/quillmoor-tool/ToolCommands.h"
 
 #include "platform/PdfEngine.h"
+#include "viewer/DocumentSession.h"
+#include "viewer/PageExport.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -59,12 +62,70 @@ int RunOutline(const QStringList& args) {
   return 0;
 }
 
+struct ExportRequest {
+  QString file;
+  int page = 0;
+  double dpi = kExportDpi;
+  QString out;
+};
+
+bool ParseExportArgs(const QStringList& args, ExportRequest* request) {
+  bool ok = true;
+  for (qsizetype i = 0; ok && i < args.size(); ++i) {
+    const QString& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == QLatin1String("--page") && hasValue) request->page = args[++i].toInt(&ok);
+    else if (a == QLatin1String("--dpi") && hasValue) request->dpi = args[++i].toDouble(&ok);
+    else if (a == QLatin1String("--out") && hasValue) request->out = args[++i];
+    else if (!a.startsWith(QLatin1String("--")) && request->file.isEmpty()) request->file = a;
+    else ok = false;
+  }
+  return ok && !request->file.isEmpty() && !request->out.isEmpty() && request->page != 0 &&
+         std::isfinite(request->dpi) && request->dpi > 0;
+}
+
+// The page written the way the export button writes it.
+int RunExportPage(const QStringList& args) {
+  ExportRequest request;
+  if (!ParseExportArgs(args, &request)) {
+    std::fprintf(stderr, "quillmoor-tool export-page: expects FILE --page N [--dpi D] --out OUT.jpg\n");
+    return 2;
+  }
+  if (!LoadDocument("export-page", {request.file})) return 1;
+  DocumentSession session{QString()};
+  session.createEngine();  // the process's engine, which now holds the file
+  const int pages = session.readPageCount();
+  if (request.page < 1 || request.page > pages) {
+    std::fprintf(stderr, "quillmoor-tool export-page: page %d is outside 1 to %d\n", request.page, pages);
+    return 1;
+  }
+  const std::string out = request.out.toStdString();
+  if (!writePagePicture(session, request.page, out, request.dpi)) {
+    std::fprintf(stderr, "quillmoor-tool export-page: page %d at %g dpi could not be rendered or written to %s\n",
+                 request.page, request.dpi, out.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+// The print queues as the print button sees them.
+int RunPrinters(const QStringList& args) {
+  if (!args.isEmpty()) {
+    std::fprintf(stderr, "quillmoor-tool printers: expects no arguments\n");
+    return 2;
+  }
+  std::fputs(PdfEngine::instance().printerNames().c_str(), stdout);
+  return 0;
+}
+
 }  // namespace
 
 std::vector<ToolCommand> pdfCommands() {
   return {
       {"info", "FILE", RunInfo},
       {"outline", "FILE", RunOutline},
+      {"export-page", "FILE --page N [--dpi D] --out OUT.jpg", RunExportPage},
+      {"printers", "", RunPrinters},
   };
 }
 

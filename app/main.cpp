@@ -4,6 +4,9 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -29,6 +32,11 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillmoor"));
+  // The program speaks Chinese; Qt's own dialogs and buttons should too.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
   QString error;
   const std::optional<quillmoor::CommandLine> commandLine = quillmoor::ParseCommandLine(app.arguments(), &error);
   if (!commandLine) {

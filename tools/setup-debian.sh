@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   # UI toolkit
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  libqt6opengl6-dev libgl-dev libxkbcommon-dev qt6-image-formats-plugins libqt6svg6
+  libqt6opengl6-dev libgl-dev libxkbcommon-dev qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n
   # PDF engine and what its static library links against
   libmupdf-dev libgumbo-dev libopenjp2-7-dev libjbig2dec0-dev libharfbuzz-dev
   libmujs-dev libfreetype-dev libjpeg-dev zlib1g-dev

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/MainWindowWiring.h"
+#include "app/PageBoxReport.h"
 #include "catalogue/CatalogueSources.h"
 #include "catalogue/CatalogueTree.h"
 #include "catalogue/Edition.h"
@@ -107,6 +108,7 @@ StartupResult StartUp(const StartupOptions& options) {
   SetUpOutline(*state);
   OpenDefaultAtlas(*state);
   WireMainWindow(*state);
+  ReportPageBoxes(state->elements.pageBox, state->elements.pageCountBox);
   result.state = std::move(state);
   return result;
 }

@@ -19,7 +19,9 @@ packages=(
   # sample atlases and fixtures
   libcairo2-dev fonts-noto-cjk python3-xlwt poppler-utils mupdf-tools
   # real display for the run command, screenshots and end-to-end tests
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick libx11-dev
+  # the installed layout and the Debian package
+  desktop-file-utils dpkg-dev
 )
 
 if [ "$(id -u)" -ne 0 ]; then

@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <new>
+#include <variant>
+#include <vector>
 
 namespace quillmoor {
 
@@ -43,7 +45,21 @@ SheetCell ToSheetCell(const FreeXL_CellValue& value) {
   }
 }
 
+// An Excel 97-2003 sheet ends at 65,536 rows and 256 columns; a damaged file
+// may claim any size, which the reader would otherwise allocate for.
+constexpr unsigned int kMaxSheetRows = 65536;
+constexpr unsigned short kMaxSheetColumns = 256;
+
+bool IsEmptyRow(const std::vector<SheetCell>& row) {
+  for (const SheetCell& cell : row)
+    if (!std::holds_alternative<std::monostate>(cell)) return false;
+  return true;
+}
+
 // The cells of the sheet at `index`; FreeXL's failure code, or FREEXL_OK.
+// Empty rows after the last filled one are left out: a sheet formatted far
+// down holds nothing there, and the workbook stays small on its way to the
+// program. The header row is always kept.
 int ReadSheet(const void* handle, unsigned short index, WorksheetContent& sheet) {
   const char* name = nullptr;
   int status = freexl_get_worksheet_name(handle, index, &name);
@@ -54,14 +70,23 @@ int ReadSheet(const void* handle, unsigned short index, WorksheetContent& sheet)
   unsigned short columns = 0;
   if (status == FREEXL_OK) status = freexl_worksheet_dimensions(handle, &rows, &columns);
   if (status != FREEXL_OK) return status;
-  sheet.rows.assign(rows, std::vector<SheetCell>(columns));
+  if (rows > kMaxSheetRows || columns > kMaxSheetColumns) return FREEXL_CRAFTED_FILE;
+  std::size_t emptyRowsPending = 0;
   for (unsigned int r = 0; r < rows; ++r) {
+    std::vector<SheetCell> row(columns);
     for (unsigned short c = 0; c < columns; ++c) {
       FreeXL_CellValue value;
       status = freexl_get_cell_value(handle, r, c, &value);
       if (status != FREEXL_OK) return status;
-      sheet.rows[r][c] = ToSheetCell(value);
+      row[c] = ToSheetCell(value);
     }
+    if (r > 0 && IsEmptyRow(row)) {
+      ++emptyRowsPending;
+      continue;
+    }
+    sheet.rows.insert(sheet.rows.end(), emptyRowsPending, std::vector<SheetCell>(columns));
+    emptyRowsPending = 0;
+    sheet.rows.push_back(std::move(row));
   }
   return FREEXL_OK;
 }

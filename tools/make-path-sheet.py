@@ -21,6 +21,8 @@ Options (each one makes a sheet the tests need):
                          Excel formula FORMULA (without the leading "=")
   --zero-sheets          write a workbook without any worksheet (INPUT is
                          still read, then ignored)
+  --blank-rows N         add N rows of formatted but empty cells after the
+                         data, as a sheet formatted far down has
 
 Needs python3-xlwt (Debian package), so run it with /usr/bin/python3.
 """
@@ -62,6 +64,13 @@ def id_cell_value(text, ids):
         return text
 
 
+def write_blank_rows(sheet, first, count, width):
+    style = xlwt.easyxf("borders: left thin")
+    for r in range(first, first + count):
+        for c in range(width):
+            sheet.write(r, c, None, style)
+
+
 def write_data_sheet(sheet, header, rows, ids, formula):
     if formula is not None:
         header = header + ["formula"]
@@ -97,6 +106,7 @@ def main():
     parser.add_argument("--extra-sheet", action="append", default=[])
     parser.add_argument("--formula")
     parser.add_argument("--zero-sheets", action="store_true")
+    parser.add_argument("--blank-rows", type=int, default=0)
     args = parser.parse_args()
 
     header, rows = read_tsv(args.input)
@@ -108,7 +118,9 @@ def main():
     book = xlwt.Workbook(encoding="utf-8")
     for name in args.extra_sheet:
         book.add_sheet(name).write(0, 0, "other")
-    write_data_sheet(book.add_sheet(args.sheet_name), header, rows, args.ids, args.formula)
+    sheet = book.add_sheet(args.sheet_name)
+    write_data_sheet(sheet, header, rows, args.ids, args.formula)
+    write_blank_rows(sheet, len(rows) + 1, args.blank_rows, len(header))
     book.save(args.output)
 
 

@@ -23,6 +23,11 @@ packages=(
   # the installed layout and the Debian package
   desktop-file-utils dpkg-dev
 )
+# The fuzz targets (fuzz/run.sh) build with clang and its libFuzzer runtime;
+# the ordinary build and the test suite do not need them.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "setup-debian.sh: run as root (it installs Debian packages with apt-get)" >&2

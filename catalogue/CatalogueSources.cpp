@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueSources.h"
 
+#include "catalogue/AtlasPathStore.h"
 #include "catalogue/FileTest.h"
 #include "util/DiagnosticOutput.h"
 
@@ -18,6 +19,12 @@ constexpr char kPathSeparator[] = "/";
 // the whole table again. 64 MB holds 20,000 atlases many times over and is
 // only taken as pages are read.
 constexpr char kKeepCatalogueInCache[] = "PRAGMA cache_size = -65536";
+
+// Category ids come from the catalogue file and go into its queries unquoted:
+// an id that is not a plain number could be a statement of its own (the
+// library runs every statement of a query text), so it is not queried, and
+// its category shows without children.
+bool IsQueryableId(const std::string& id) { return IsAtlasId(id); }
 
 }  // namespace
 
@@ -56,6 +63,8 @@ void CatalogueSources::OpenPathSheet() {
 
 int CatalogueSources::LoadAtlases(const std::string& categoryId) {
   int rowCount = 0;
+  atlasGrid_.Clear();
+  if (!IsQueryableId(categoryId)) return rowCount;
   statement_.QueryToGrid("select id,title,code from " + files_.atlasTable + " where ClassID=" +
                              categoryId + " order by code2",
                          atlasGrid_, &rowCount);
@@ -65,6 +74,7 @@ int CatalogueSources::LoadAtlases(const std::string& categoryId) {
 void CatalogueSources::LoadSubCategories(int level, const std::string& parentId) {
   TextGrid& grid = categoryGrids_[GridIndex(level)];
   grid.Clear();
+  if (!IsQueryableId(parentId)) return;
   const std::string select =
       "select sublibid,sublibname from " + files_.categoryTable + " where upsublibid=" + parentId;
   statement_.QueryToGrid(level == 2 ? select + "  " : select + " order by sublibname asc", grid);

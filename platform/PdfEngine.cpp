@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cmath>
+#include <filesystem>
 #include <vector>
 
 extern "C" {
@@ -95,6 +96,10 @@ PdfLoadResult PdfEngine::load(const std::string& path, const std::string& passwo
   state_->closeDocument();
   fz_context* ctx = state_->ctx;
   if (!ctx) return kPdfEngineUnavailable;
+  // Only a regular file is a document: opening a named pipe would wait for a
+  // writer for ever, and the program with it.
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(path, ignored)) return kPdfNotOpened;
   pdf_document* doc = OpenPdf(ctx, path.c_str());
   if (!doc) return kPdfNotOpened;
   if (!Unlock(ctx, &doc->super, password.c_str())) {

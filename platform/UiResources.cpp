@@ -1,6 +1,7 @@
 #include "platform/UiResources.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QResource>
 
 namespace quillmoor {
@@ -10,6 +11,22 @@ constexpr char kEmbeddedArchivePath[] = ":/quillmoor/ui.zip";
 
 void SetError(QString* error, const QString& text) {
   if (error) *error = text;
+}
+
+// The whole file. Something else under the name (a named pipe would hold the
+// open for ever, waiting for a writer) is refused before it is opened.
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    SetError(error, QStringLiteral("cannot read %1: not a regular file").arg(path));
+    return std::nullopt;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    SetError(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    return std::nullopt;
+  }
+  return file.readAll();
 }
 
 }  // namespace
@@ -52,13 +69,10 @@ std::unique_ptr<UiResources> UiResources::open(ResourceMode mode, const QString&
       return openArchive(bytes, password, error);
     }
     case ResourceMode::ArchiveFile: {
-      const QString path = QDir(programDir).filePath(QString::fromLatin1(kArchiveFileName));
-      QFile file(path);
-      if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return nullptr;
-      }
-      std::unique_ptr<UiResources> resources = openArchive(file.readAll(), password, error);
+      const std::optional<QByteArray> bytes =
+          ReadWholeFile(QDir(programDir).filePath(QString::fromLatin1(kArchiveFileName)), error);
+      if (!bytes) return nullptr;
+      std::unique_ptr<UiResources> resources = openArchive(*bytes, password, error);
       if (resources) resources->mode_ = mode;
       return resources;
     }
@@ -73,12 +87,7 @@ bool UiResources::hasResourceIndex(QString* error) const {
 
 std::optional<QByteArray> UiResources::read(const QString& name, QString* error) const {
   if (archive_) return archive_->read(name, error);
-  QFile file(looseDir_.filePath(name));
-  if (!file.open(QIODevice::ReadOnly)) {
-    SetError(error, QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    return std::nullopt;
-  }
-  return file.readAll();
+  return ReadWholeFile(looseDir_.filePath(name), error);
 }
 
 }  // namespace quillmoor
